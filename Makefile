@@ -1,0 +1,24 @@
+# The front door: each target installs missing Debian packages, then configures, builds and runs
+# with the CMake presets.
+.PHONY: run test deps
+
+deps:
+	@bash scripts/install-deps.sh
+
+run: deps
+	cmake --preset default
+	cmake --build --preset default
+	@if [ -x build/default/app/vardelin ]; then ./build/default/app/vardelin; \
+	else echo "The window is not built yet: only the calculation core exists so far."; fi
+
+# The program's tests, then the core's tests under the sanitizers, then a bounded fuzzing run.
+test: deps
+	cmake --preset default
+	cmake --build --preset default
+	ctest --preset default
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
