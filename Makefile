@@ -8,8 +8,7 @@ deps:
 run: deps
 	cmake --preset default
 	cmake --build --preset default
-	@if [ -x build/default/app/vardelin ]; then ./build/default/app/vardelin; \
-	else echo "The window is not built yet: only the calculation core exists so far."; fi
+	./build/default/app/vardelin
 
 # The program's tests, then the core's tests under the sanitizers, then a bounded fuzzing run.
 test: deps
