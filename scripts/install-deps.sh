@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and the window need, and the German locale
 # the number-text tests switch to. Does nothing when all is present already.
+# With --measure, also what the start-up measurement in bench/ needs.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,8 @@ packages=(
   # the locale whose decimal separator is "," for the locale-independence test
   locales
 )
+# bench/startup.sh also needs an X server and a way to see the window appear.
+if [ "${1:-}" = "--measure" ]; then packages+=(xvfb x11-utils time); fi
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
