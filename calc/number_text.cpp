@@ -120,8 +120,8 @@ std::string ShortestText(double value, int significant) {
     if (value == 0) return "0";
 
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, significant - 1);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
     std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
 
     std::string text;
@@ -203,8 +203,10 @@ std::string FixedThree(std::string_view text) {
     if (digitAt(4) >= '5') {
         std::size_t i = result.size();
         while (i > 0 && result[i - 1] == '9') result[--i] = '0';
-        if (i == 0) result.insert(result.begin(), '1');
-        else ++result[i - 1];
+        if (i == 0)
+            result.insert(result.begin(), '1');
+        else
+            ++result[i - 1];
     }
     result.insert(result.size() - 3, ".");
     // A negative value that rounds to zero shows no sign: "-0.000" would read as a value of its own.

@@ -19,9 +19,9 @@ struct SealantSheet {
     // Tick state of each structure type: 0 not ticked, 1 ticked, 2 greyed; only 1 counts.
     std::array<int, 5> Check1 = {0, 1, 0, 0, 0};
 
-    std::string Label8;   // width Cs under wind load and earthquake, mm
-    std::string Label11;  // bonding width Cs under permanent load, mm
-    std::string Label18;  // thickness ts under temperature, mm
+    std::string Label8;                  // width Cs under wind load and earthquake, mm
+    std::string Label11;                 // bonding width Cs under permanent load, mm
+    std::string Label18;                 // thickness ts under temperature, mm
     std::array<std::string, 5> Label23;  // thickness ts under earthquake, per structure type, mm
     std::array<bool, 5> Label23Enabled = {true, true, true, true, true};  // shown active
     std::string Label27;  // governing thickness ts of the project, mm

@@ -68,10 +68,12 @@ TEST_P(CalculateSealantResults, EveryTextAsShown) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CalculateSealantResults,
     testing::Values(
-        CalculationCase{"InitialWindow", {}, {"9.375", "18.462", "5.029", kInitialThicknesses, "6.000", false}},
-        CalculationCase{"PanelHeightLaAllTypes",
-                        {.Option1 = true, .Option2 = false, .Check1 = {1, 1, 1, 1, 1}},
-                        {"9.375", "18.462", "3.143", {"4.983", "3.426", "2.740", "2.740", "9.135"}, " 9.135", false}},
+        CalculationCase{
+            "InitialWindow", {}, {"9.375", "18.462", "5.029", kInitialThicknesses, "6.000", false}},
+        CalculationCase{
+            "PanelHeightLaAllTypes",
+            {.Option1 = true, .Option2 = false, .Check1 = {1, 1, 1, 1, 1}},
+            {"9.375", "18.462", "3.143", {"4.983", "3.426", "2.740", "2.740", "9.135"}, " 9.135", false}},
         CalculationCase{"NarrowWidthShowsSeven",
                         {.Text1 = "1"},
                         {"7", "18.462", "5.029", kInitialThicknesses, "6.000", false}},
@@ -91,33 +93,43 @@ INSTANTIATE_TEST_SUITE_P(
         CalculationCase{"GreyedTicksCountAsUnticked",
                         {.Check1 = {2, 2, 2, 2, 2}},
                         {"9.375", "18.462", "5.029", kInitialThicknesses, "6.000", false}},
-        CalculationCase{"LongSide4000",
-                        {.Text3 = "4000", .Check1 = {0, 0, 0, 0, 1}},
-                        {"9.375", "21.818", "8.382", {"13.287", "9.135", "7.308", "7.308", "24.359"}, " 24.359", true}},
+        CalculationCase{
+            "LongSide4000",
+            {.Text3 = "4000", .Check1 = {0, 0, 0, 0, 1}},
+            {"9.375", "21.818", "8.382", {"13.287", "9.135", "7.308", "7.308", "24.359"}, " 24.359", true}},
         // The panel height enters in single precision: 1500.300048828125.
-        CalculationCase{"FractionalPanelHeight",
-                        {.Text3 = "1500.3", .Check1 = {0, 0, 0, 0, 1}},
-                        {"9.375", "15.002", "3.144", {"4.984", "3.426", "2.741", "2.741", "9.137"}, " 9.137", false}},
+        CalculationCase{
+            "FractionalPanelHeight",
+            {.Text3 = "1500.3", .Check1 = {0, 0, 0, 0, 1}},
+            {"9.375", "15.002", "3.144", {"4.984", "3.426", "2.741", "2.741", "9.137"}, " 9.137", false}},
         // 16777217 has no single; it enters as 16777216, which moves every thickness's third decimal.
         CalculationCase{"PanelHeightBeyondSinglePrecision",
                         {.Text3 = "16777217", .Check1 = {0, 0, 0, 0, 1}},
-                        {"9.375", "29.997", "35156.786",
-                         {"55729.648", "38314.133", "30651.307", "30651.307", "102171.022"}, " 102171", true}},
-        CalculationCase{"GoverningExactlyTwelveDoesNotWarn",
-                        {.Text3 = "1970.5", .Check1 = {0, 0, 0, 0, 1}},
-                        {"9.375", "17.034", "4.129", {"6.546", "4.500", "3.600", "3.600", "12.000"}, " 12", false}},
-        CalculationCase{"GoverningJustAboveTwelveWarns",
-                        {.Text3 = "1970.6", .Check1 = {0, 0, 0, 0, 1}},
-                        {"9.375", "17.034", "4.129", {"6.546", "4.500", "3.600", "3.600", "12.001"}, " 12.001", true}},
+                        {"9.375",
+                         "29.997",
+                         "35156.786",
+                         {"55729.648", "38314.133", "30651.307", "30651.307", "102171.022"},
+                         " 102171",
+                         true}},
+        CalculationCase{
+            "GoverningExactlyTwelveDoesNotWarn",
+            {.Text3 = "1970.5", .Check1 = {0, 0, 0, 0, 1}},
+            {"9.375", "17.034", "4.129", {"6.546", "4.500", "3.600", "3.600", "12.000"}, " 12", false}},
+        CalculationCase{
+            "GoverningJustAboveTwelveWarns",
+            {.Text3 = "1970.6", .Check1 = {0, 0, 0, 0, 1}},
+            {"9.375", "17.034", "4.129", {"6.546", "4.500", "3.600", "3.600", "12.001"}, " 12.001", true}},
         CalculationCase{"BothOptionsLbWins",
                         {.Option1 = true, .Option2 = true, .Check1 = {1, 1, 1, 1, 1}},
                         {"9.375", "18.462", "5.029", kInitialThicknesses, " 14.616", true}},
-        CalculationCase{"NeitherOptionHeightZero",
-                        {.Option1 = false, .Option2 = false, .Check1 = {1, 1, 1, 1, 1}},
-                        {"9.375", "18.462", "0.000", {"0.000", "0.000", "0.000", "0.000", "0.000"}, "6.000", false}},
-        CalculationCase{"NegativeInputsComputedAsTheyAre",
-                        {.Text1 = "-2.5", .Text3 = "-2400", .Check1 = {1, 1, 1, 1, 1}},
-                        {"7", "80.000", "-5.029", {"-7.972", "-5.481", "-4.385", "-4.385", "-14.616"}, "6.000", false}},
+        CalculationCase{
+            "NeitherOptionHeightZero",
+            {.Option1 = false, .Option2 = false, .Check1 = {1, 1, 1, 1, 1}},
+            {"9.375", "18.462", "0.000", {"0.000", "0.000", "0.000", "0.000", "0.000"}, "6.000", false}},
+        CalculationCase{
+            "NegativeInputsComputedAsTheyAre",
+            {.Text1 = "-2.5", .Text3 = "-2400", .Check1 = {1, 1, 1, 1, 1}},
+            {"7", "80.000", "-5.029", {"-7.972", "-5.481", "-4.385", "-4.385", "-14.616"}, "6.000", false}},
         CalculationCase{"JunkInputsReadAsTheirPrefix",
                         {.Text1 = "2.5kN", .Text2 = " 1 500 mm", .Text3 = "2400\r\n", .Text4 = "0.4abc"},
                         {"9.375", "18.462", "5.029", kInitialThicknesses, "6.000", false}}),
@@ -187,8 +199,8 @@ TEST_P(CalculateSealantFaults, KeepWhatWasWrittenBefore) {
     EXPECT_EQ(sheet.Label18, previous.Label18);
     EXPECT_EQ(sheet.Label23, previous.Label23);
     EXPECT_EQ(sheet.Label27, previous.Label27);
-    EXPECT_EQ(sheet.Label23Enabled, c.reachedEnabledFlags ? (Flags{true, false, true, true, true})
-                                                          : previous.Label23Enabled);
+    EXPECT_EQ(sheet.Label23Enabled,
+              c.reachedEnabledFlags ? (Flags{true, false, true, true, true}) : previous.Label23Enabled);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -198,17 +210,33 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"BothSidesEmpty", {.Text2 = "", .Text3 = ""}, Kind::Overflow, "7", "18.462", false},
         FaultCase{"BothSidesZero", {.Text2 = "0", .Text3 = "abc"}, Kind::Overflow, "7", "18.462", false},
         FaultCase{"SidesCancel", {.Text3 = "-1500"}, Kind::DivisionByZero, "9.375", "18.462", false},
-        FaultCase{"SidesCancelWithoutLoad", {.Text3 = "-1500", .Text4 = "0"}, Kind::Overflow, "9.375", "18.462",
+        FaultCase{"SidesCancelWithoutLoad",
+                  {.Text3 = "-1500", .Text4 = "0"},
+                  Kind::Overflow,
+                  "9.375",
+                  "18.462",
                   false},
         FaultCase{"WindLoadBeyondRange", {.Text1 = "1e999"}, Kind::Overflow, "9.375", "18.462", false},
-        FaultCase{"WidthProductOverflows", {.Text1 = "1e200", .Text2 = "1e200"}, Kind::Overflow, "9.375",
-                  "18.462", false},
+        FaultCase{"WidthProductOverflows",
+                  {.Text1 = "1e200", .Text2 = "1e200"},
+                  Kind::Overflow,
+                  "9.375",
+                  "18.462",
+                  false},
         FaultCase{"SelfWeightBeyondRange", {.Text4 = "1e999"}, Kind::Overflow, "9.375", "18.462", false},
-        FaultCase{"SideSumOverflows", {.Text1 = "0", .Text2 = "1e308", .Text3 = "1e308", .Text4 = "0"}, Kind::Overflow,
-                  "7", "18.462", false},
+        FaultCase{"SideSumOverflows",
+                  {.Text1 = "0", .Text2 = "1e308", .Text3 = "1e308", .Text4 = "0"},
+                  Kind::Overflow,
+                  "7",
+                  "18.462",
+                  false},
         // A panel height the single range cannot hold: halfway to 2^128 rounds to infinity.
         FaultCase{"PanelHeightBeyondSingleRange",
-                  {.Text3 = "340282356779733661637539395458142568448"}, Kind::Overflow, "9.375", "30.000", false}),
+                  {.Text3 = "340282356779733661637539395458142568448"},
+                  Kind::Overflow,
+                  "9.375",
+                  "30.000",
+                  false}),
     [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
 
 TEST(CalculateSealant, PanelHeightJustBelowTheSingleOverflowRoundsToTheLargestSingle) {

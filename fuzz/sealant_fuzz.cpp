@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool warning = CalculateSealant(sheet);
         Require(sheet.Label8 == "7" || StrictNumber(sheet.Label8) > 7);
         Require(sheet.Label11 == "7" || StrictNumber(sheet.Label11) > 7);
-        Require(!sheet.Label18.empty() && StrictNumber(sheet.Label18) == StrictNumber(FixedThree(sheet.Label18)));
+        Require(!sheet.Label18.empty() &&
+                StrictNumber(sheet.Label18) == StrictNumber(FixedThree(sheet.Label18)));
         const double governing = LeadingNumber(sheet.Label27);
         Require(governing >= 6 && warning == (governing > 12));
         for (std::size_t i = 0; i < 5; ++i) Require(sheet.Label23Enabled[i] == (sheet.Check1[i] == 1));

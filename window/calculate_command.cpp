@@ -75,7 +75,8 @@ void CalculateCommand(Form1& form) {
         const bool thicknessWarning = CalculateSealant(sheet);
         ShowResults(form, sheet);
         if (thicknessWarning)
-            ShowMessage(form, QMessageBox::Warning, "注意", "硅酮结构胶采用的粘接厚度不应小于6mm，且不应大于12mm！");
+            ShowMessage(form, QMessageBox::Warning, "注意",
+                        "硅酮结构胶采用的粘接厚度不应小于6mm，且不应大于12mm！");
     } catch (const ArithmeticFault& fault) {
         ShowResults(form, sheet);  // what was computed before the fault
         ShowMessage(form, QMessageBox::Critical, "错误",

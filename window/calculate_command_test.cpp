@@ -81,10 +81,11 @@ void CalculateCommandTest::showsEveryResult_data() {
 
     const QStringList initial = {"7.972", "5.481", "4.385", "4.385", "14.616"};
     QTest::newRow("initial values") << "2400" << false << QList<bool>{false, true, false, false, false}
-                                    << QStringList{"9.375", "18.462"} << "5.029" << initial << "6.000" << false;
+                                    << QStringList{"9.375", "18.462"} << "5.029" << initial << "6.000"
+                                    << false;
     QTest::newRow("all types, height La")
-        << "2400" << true << QList<bool>{true, true, true, true, true} << QStringList{"9.375", "18.462"} << "3.143"
-        << QStringList{"4.983", "3.426", "2.740", "2.740", "9.135"} << " 9.135" << false;
+        << "2400" << true << QList<bool>{true, true, true, true, true} << QStringList{"9.375", "18.462"}
+        << "3.143" << QStringList{"4.983", "3.426", "2.740", "2.740", "9.135"} << " 9.135" << false;
     QTest::newRow("only steel") << "2400" << false << QList<bool>{false, false, false, false, true}
                                 << QStringList{"9.375", "18.462"} << "5.029" << initial << " 14.616" << true;
     QTest::newRow("no type") << "2400" << false << QList<bool>{false, false, false, false, false}

@@ -30,6 +30,7 @@ struct Control {
 };
 
 // Text boxes, options and check boxes take their initial texts and states from a new SealantSheet.
+// clang-format off
 const Control kControls[] = {
     // name          kind           parent    caption                                  left   top  width height
     {"Frame1",       Kind::Frame,   "",       "基本信息",                                360,  240, 3135, 2175},
@@ -90,12 +91,14 @@ const Control kControls[] = {
     {"Label23(4)",   Kind::Result,  "",       "",                                       5040, 7320, 1095,  255},
     {"Label39",      Kind::Label,   "",       "mm",                                     6240, 7320,  495,  255},
 };
+// clang-format on
 
 constexpr int kClientWidth = 6990;  // twips
 constexpr int kClientHeight = 7815;
 
-const char* const kFocusOrder[] = {"Text1",   "Text2",     "Text3",     "Command1",  "Text4",     "Option1",
-                                   "Option2", "Check1(0)", "Check1(1)", "Check1(2)", "Check1(4)", "Check1(3)"};
+const char* const kFocusOrder[] = {"Text1",     "Text2",     "Text3",     "Command1",
+                                   "Text4",     "Option1",   "Option2",   "Check1(0)",
+                                   "Check1(1)", "Check1(2)", "Check1(4)", "Check1(3)"};
 
 // Each input and result with the caption and unit beside it, so that a screen reader can tell the
 // fields apart: the name of a text box, the description of a result.
@@ -106,10 +109,10 @@ struct Described {
 };
 
 const Described kDescriptions[] = {
-    {"Text1", "Label1", "Label2"},        {"Text2", "Label3", "Label5"},
-    {"Text3", "Label4", "Label6"},        {"Text4", "Label12", "Label13"},
-    {"Label8", "Label7", "Label9"},       {"Label11", "Label10", "Label14"},
-    {"Label27", "Label20", "Label28"},    {"Label18", "Label17", "Label19"},
+    {"Text1", "Label1", "Label2"},          {"Text2", "Label3", "Label5"},
+    {"Text3", "Label4", "Label6"},          {"Text4", "Label12", "Label13"},
+    {"Label8", "Label7", "Label9"},         {"Label11", "Label10", "Label14"},
+    {"Label27", "Label20", "Label28"},      {"Label18", "Label17", "Label19"},
     {"Label23(0)", "Check1(0)", "Label24"}, {"Label23(1)", "Check1(1)", "Label29"},
     {"Label23(2)", "Check1(2)", "Label33"}, {"Label23(3)", "Check1(3)", "Label35"},
     {"Label23(4)", "Check1(4)", "Label39"},
@@ -218,8 +221,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
         QWidget* widget = findChild<QWidget*>(described.control);
         const QString text = TextOf(findChild<QWidget*>(described.caption)) + ' ' +
                              TextOf(findChild<QWidget*>(described.unit));
-        if (qobject_cast<QLineEdit*>(widget)) widget->setAccessibleName(text);
-        else widget->setAccessibleDescription(text);
+        if (qobject_cast<QLineEdit*>(widget))
+            widget->setAccessibleName(text);
+        else
+            widget->setAccessibleDescription(text);
     }
 
     for (std::size_t i = 1; i < std::size(kFocusOrder); ++i)

@@ -36,7 +36,8 @@ void MainWindowTest::controlPlaces_data() {
     QTest::addColumn<QRect>("pixels");
 
     // Twips over 15, positions relative to the parent.
-    const auto row = [](const char* name, const char* kind, const char* parent, const char* caption, QRect pixels) {
+    const auto row = [](const char* name, const char* kind, const char* parent, const char* caption,
+                        QRect pixels) {
         QTest::newRow(name) << QString(kind) << QString(parent) << QString::fromUtf8(caption) << pixels;
     };
     row("Frame1", "QGroupBox", "Form1", "基本信息", {24, 16, 209, 145});
@@ -53,7 +54,8 @@ void MainWindowTest::controlPlaces_data() {
     row("Text4", "QLineEdit", "Frame1", "", {96, 120, 49, 18});
     row("Label13", "QLabel", "Frame1", "KN/m2", {160, 120, 33, 17});
     row("Frame2", "QGroupBox", "Form1", "相关说明", {256, 24, 185, 121});
-    row("Label21", "QLabel", "Frame2", "本程序根据《玻璃幕墙工程技术规范》(JGJ102-2003)编制。", {8, 24, 169, 41});
+    row("Label21", "QLabel", "Frame2", "本程序根据《玻璃幕墙工程技术规范》(JGJ102-2003)编制。",
+        {8, 24, 169, 41});
     row("Label22", "QLabel", "Frame2", "程序设计：Morvantis", {8, 64, 169, 17});
     row("Label40", "QLabel", "Frame2", "QQ：12345678", {8, 80, 145, 17});
     row("Label41", "QLabel", "Frame2", "www.example.com", {8, 96, 169, 17});
@@ -76,11 +78,13 @@ void MainWindowTest::controlPlaces_data() {
     row("Label17", "QLabel", "Form1", "1.温度应力作用下，结构胶厚度ts：", {24, 344, 217, 25});
     row("Label18", "QLabel", "Form1", "", {336, 344, 73, 17});
     row("Label19", "QLabel", "Form1", "mm", {416, 344, 33, 17});
-    row("Label25", "QLabel", "Form1", "2.地震作用下，根据楼层弹性层间位移角限值(结构类型)，结构胶厚度ts：", {24, 368, 417, 17});
+    row("Label25", "QLabel", "Form1", "2.地震作用下，根据楼层弹性层间位移角限值(结构类型)，结构胶厚度ts：",
+        {24, 368, 417, 17});
     row("Check1(0)", "QCheckBox", "Form1", "钢筋混凝土框架(1/550)", {24, 392, 297, 17});
     row("Label23(0)", "QLabel", "Form1", "", {336, 392, 73, 17});
     row("Label24", "QLabel", "Form1", "mm", {416, 392, 33, 17});
-    row("Check1(1)", "QCheckBox", "Form1", "钢砼框架-剪力墙，框架-核心筒，板柱-剪力墙(1/800)", {24, 416, 313, 17});
+    row("Check1(1)", "QCheckBox", "Form1", "钢砼框架-剪力墙，框架-核心筒，板柱-剪力墙(1/800)",
+        {24, 416, 313, 17});
     row("Label23(1)", "QLabel", "Form1", "", {336, 416, 73, 17});
     row("Label29", "QLabel", "Form1", "mm", {416, 416, 33, 17});
     row("Check1(2)", "QCheckBox", "Form1", "钢砼筒中筒，剪力墙(1/1000)", {24, 440, 313, 17});
@@ -149,8 +153,10 @@ void MainWindowTest::captionsFitTheirBoxes() {
         QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height(),
                  qPrintable(QString("%1 \"%2\" needs %3x%4, has %5x%6")
                                 .arg(widget->objectName(), caption)
-                                .arg(needed.width()).arg(needed.height())
-                                .arg(box.width()).arg(box.height())));
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(box.width())
+                                .arg(box.height())));
     }
 }
 
@@ -211,7 +217,7 @@ void MainWindowTest::focusOrder() {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), form.Text1);
 
-    const QStringList expected = {"Text2",     "Text3",     "Command1",  "Text4",     "Option1",  "Option2",
+    const QStringList expected = {"Text2",     "Text3",     "Command1",  "Text4",     "Option1",   "Option2",
                                   "Check1(0)", "Check1(1)", "Check1(2)", "Check1(4)", "Check1(3)", "Text1"};
     // The chain the window sets; Tab itself stops once in the two options, whose arrows move between them.
     QStringList visited;
