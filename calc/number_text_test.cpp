@@ -116,7 +116,10 @@ INSTANTIATE_TEST_SUITE_P(
                     GeneralCase{123456789012345, "123456789012345"}, GeneralCase{999999999999999.9, "1E+15"},
                     GeneralCase{1e300, "1E+300"}, GeneralCase{-1.5e20, "-1.5E+20"},
                     GeneralCase{0.00001, "0.00001"}, GeneralCase{1.5e-7, "1.5E-07"},
-                    GeneralCase{5e-324, "4.94065645841247E-324"}));
+                    GeneralCase{5e-324, "4.94065645841247E-324"},
+                    // Exact ties at the fifteenth digit go to the even digit.
+                    GeneralCase{1234567890123445.0, "1.23456789012344E+15"},
+                    GeneralCase{1234567890123455.0, "1.23456789012346E+15"}));
 
 TEST(GeneralText, RaisesOverflowForNonFiniteValues) {
     EXPECT_EQ(FaultOf([] { GeneralText(INFINITY); }), Kind::Overflow);
