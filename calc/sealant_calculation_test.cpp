@@ -20,8 +20,8 @@ struct Inputs {
     std::array<int, 5> Check1 = {0, 1, 0, 0, 0};
 };
 
-SealantSheet SheetOf(const Inputs& in) {
-    SealantSheet sheet;
+// The inputs written over a sheet, a new one or one that already shows results.
+SealantSheet SheetOf(const Inputs& in, SealantSheet sheet = {}) {
     sheet.Text1 = in.Text1;
     sheet.Text2 = in.Text2;
     sheet.Text3 = in.Text3;
@@ -178,14 +178,7 @@ TEST_P(CalculateSealantFaults, KeepWhatWasWrittenBefore) {
     SealantSheet previous;
     CalculateSealant(previous);
 
-    SealantSheet sheet = previous;
-    const SealantSheet inputs = SheetOf(c.inputs);
-    sheet.Text1 = inputs.Text1;
-    sheet.Text2 = inputs.Text2;
-    sheet.Text3 = inputs.Text3;
-    sheet.Text4 = inputs.Text4;
-    sheet.Option1 = inputs.Option1;
-    sheet.Option2 = inputs.Option2;
+    SealantSheet sheet = SheetOf(c.inputs, previous);
     sheet.Check1 = {1, 0, 1, 1, 1};  // differs from the previous flags in every place
 
     try {
