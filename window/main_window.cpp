@@ -120,10 +120,13 @@ const Described kDescriptions[] = {
 
 QString IndexedName(const char* array, int index) { return QStringLiteral("%1(%2)").arg(array).arg(index); }
 
-// The Song face "宋体" at 9 pt is the window's default font, for which its layout was drawn; where it
-// is not installed, Debian's Simplified Chinese Song face stands in, never a Japanese one.
-QFont SongFont(Face face) {
+// Where "宋体" is not installed, Debian's Simplified Chinese Song face stands in, never a Japanese one.
+void SubstituteSongFace() {
     if (!QFontDatabase::hasFamily("宋体")) QFont::insertSubstitutions("宋体", {"SimSun", "AR PL UMing CN"});
+}
+
+// The Song face "宋体" at 9 pt is the window's default font, for which its layout was drawn.
+QFont SongFont(Face face) {
     QFont font("宋体");
     font.setPointSizeF(face == Face::SongBold ? 10.5 : 9);
     font.setBold(face == Face::SongBold);
@@ -184,6 +187,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     icon.addFile(":/icons/vardelin-16.png", QSize(16, 16));
     icon.addFile(":/icons/vardelin-32.png", QSize(32, 32));
     setWindowIcon(icon);
+    SubstituteSongFace();
     setFont(SongFont(Face::Default));
     resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
 
